@@ -65,6 +65,8 @@ public slots:
     void btForecastClick();
 
 private:
+    void setupStaticContent();
+    void setAccountPresent(bool present);
     void FormCreate();
     void FormDestroy();
     void loadSettings();
@@ -86,6 +88,7 @@ private:
     ForecastMap m_forecastMap;
     JournalModel* m_journalModel = nullptr;
     QMenu* PopupMenu1 = nullptr;
+    QString m_formCaption;
     bool m_updateChecked = false;
     int m_unusualDayCount = 0;
 };

@@ -1,0 +1,30 @@
+// Handlers whose subsystems are still being written; each owner removes its
+// block when the real definitions land.
+#include "app/tfmmain.h"
+#include "app/proxysettings.h"
+
+// proxy
+void TfmMain::chkProxyClick() {}
+void TfmMain::edProxyPropertiesChange() {}
+ProxySettings TfmMain::proxySettings() const { return {}; }
+// end proxy
+
+// journal
+void TfmMain::btAddDateClick() {}
+void TfmMain::Grid1DBTableView1Column3PropertiesEditValueChanged(int) {}
+void TfmMain::btDelCheckedClick() {}
+void TfmMain::StoreStatDay(const QString&, const QString&) {}
+void TfmMain::MarkStatDay(const QString&) {}
+// end journal
+
+// forecast
+void TfmMain::setupForecastView() {}
+void TfmMain::ReloadForecast() {}
+void TfmMain::calForecastClick() {}
+void TfmMain::MTodayClick() {}
+void TfmMain::MNextMonthClick() {}
+void TfmMain::MPrevMonthClick() {}
+void TfmMain::MNextYearClick() {}
+void TfmMain::PrevYearClick() {}
+void TfmMain::btForecastClick() {}
+// end forecast
