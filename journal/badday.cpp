@@ -11,7 +11,7 @@
 namespace {
 
 // A click on the track moves the thumb straight to the clicked step instead
-// of paging towards it; the groove is drawn 10 pixels thick.
+// of paging towards it.
 class LevelTrackStyle : public QProxyStyle
 {
 public:
@@ -23,14 +23,6 @@ public:
         if (hint == SH_Slider_AbsoluteSetButtons)
             return Qt::LeftButton;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override
-    {
-        if (metric == PM_SliderThickness)
-            return 10 + 2 * QProxyStyle::pixelMetric(PM_SliderTickmarkOffset, option, widget);
-        return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
 
