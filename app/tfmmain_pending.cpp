@@ -3,12 +3,6 @@
 #include "app/tfmmain.h"
 #include "app/proxysettings.h"
 
-// proxy
-void TfmMain::chkProxyClick() {}
-void TfmMain::edProxyPropertiesChange() {}
-ProxySettings TfmMain::proxySettings() const { return {}; }
-// end proxy
-
 // journal
 void TfmMain::btAddDateClick() {}
 void TfmMain::Grid1DBTableView1Column3PropertiesEditValueChanged(int) {}
