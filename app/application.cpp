@@ -2,7 +2,13 @@
 
 #include "app/messages.h"
 
-SelvaneApplication::SelvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+#include <QStyleFactory>
+
+SelvaneApplication::SelvaneApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // One look on every desktop, close to the flat controls the program was drawn for.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
 
 bool SelvaneApplication::notify(QObject* receiver, QEvent* event)
 {

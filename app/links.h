@@ -6,9 +6,9 @@
 // The product's addresses shown on the About page and opened by its buttons.
 namespace Links {
 
-inline constexpr char ProductSiteAddress[] = "http://selvane.example.org";
-inline constexpr char ForumAddress[] = "http://forum.selvane.example.org";
-inline constexpr char AuthorMailAddress[] = "author@selvane.example.org";
+inline constexpr char ProductSiteAddress[] = "http://www.example.org";
+inline constexpr char ForumAddress[] = "http://forum.example.org";
+inline constexpr char AuthorMailAddress[] = "author@example.org";
 inline constexpr char AuthorName[] = "Мирон Лесовой";
 
 QString homePage();

@@ -32,7 +32,7 @@ bool showDialog(Kind kind, const QString& text)
         return QMessageBox::question(parent, QStringLiteral("Confirm"), text,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     case Kind::General:
-        QMessageBox::critical(parent, QApplication::applicationDisplayName(), text);
+        QMessageBox::critical(parent, QStringLiteral("Selvane"), text);
         return false;
     }
     return false;

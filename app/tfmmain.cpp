@@ -18,6 +18,10 @@
 #include <QPainter>
 #include <QTextFrame>
 
+// The pictures live in the static UI library, whose resources must be
+// registered by hand; this has to stand outside any namespace.
+static void registerPictures() { Q_INIT_RESOURCE(resources); }
+
 namespace {
 
 const char* const DisclaimerText =
@@ -51,7 +55,10 @@ TfmMain::TfmMain(const ProgramPaths& paths, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfmMain>()), m_paths(paths),
       m_settings(paths.settingsFile)
 {
-    QFont windowFont(QStringLiteral("Liberation Sans"));
+    registerPictures();
+    // The window's font; where it is missing, its metric twin stands in.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
     ui->setupUi(this);
@@ -84,6 +91,10 @@ TfmMain::~TfmMain() { FormDestroy(); }
 void TfmMain::setupStaticContent()
 {
     ui->edBD->setShowTime(true);
+    QFont bigBold(QStringLiteral("Arial"));
+    bigBold.setPixelSize(21);
+    bigBold.setBold(true);
+    ui->btForecast->setFont(bigBold);
     ui->mDesclimer->setPlainText(QString::fromUtf8(DisclaimerText));
     // A margin at the left where a drag selects whole lines.
     QTextFrameFormat rootFormat = ui->mDesclimer->document()->rootFrame()->frameFormat();
