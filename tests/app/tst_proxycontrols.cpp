@@ -139,6 +139,11 @@ void TstProxyControls::startupReadsAndNeverWrites_data()
                       passwordValue(QStringLiteral("Секрет")) + "\r\n")
         << false << ""
         << "port" << QStringLiteral("Секрет");
+    // Any write would turn 0x01 into 1 and the bare LF into CR LF.
+    QTest::newRow("hexadecimal true, LF lines")
+        << QByteArray("[Settings]\nUseProxy=0x01\nProxyPort=3128\n") << true << ""
+        << "3128"
+        << "";
     QTest::newRow("non-numeric boolean")
         << QByteArray("[Settings]\nUseProxy=on\nAgree=1\n") << false << ""
         << "80"
