@@ -3,14 +3,6 @@
 #include "app/tfmmain.h"
 #include "app/proxysettings.h"
 
-// journal
-void TfmMain::btAddDateClick() {}
-void TfmMain::Grid1DBTableView1Column3PropertiesEditValueChanged(int) {}
-void TfmMain::btDelCheckedClick() {}
-void TfmMain::StoreStatDay(const QString&, const QString&) {}
-void TfmMain::MarkStatDay(const QString&) {}
-// end journal
-
 // forecast
 void TfmMain::setupForecastView() {}
 void TfmMain::ReloadForecast() {}
