@@ -67,11 +67,8 @@ QDateTime DateEdit::normalized(const QDateTime& value) const
 {
     if (!value.isValid())
         return {};
-    // A date-only edit keeps no time of day, and the text holds no milliseconds.
-    if (!m_showTime)
-        return value.date().startOfDay();
-    const QTime time = value.time();
-    return QDateTime(value.date(), QTime(time.hour(), time.minute(), time.second()));
+    // A date-only edit keeps no time of day.
+    return m_showTime ? value : value.date().startOfDay();
 }
 
 void DateEdit::setDateTime(const QDateTime& value)
