@@ -1,5 +1,7 @@
 #include "app/programpaths.h"
 
+#include "app/settingsfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,8 +11,8 @@ ProgramPaths ProgramPaths::forExecutable()
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     ProgramPaths paths;
     paths.folder = QDir::toNativeSeparators(exe.absolutePath() + QLatin1Char('/'));
-    paths.settingsFile = QDir::toNativeSeparators(exe.absolutePath() + QLatin1Char('/')
-                                                  + exe.completeBaseName() + QStringLiteral(".ini"));
+    paths.settingsFile =
+        QDir::toNativeSeparators(SettingsFile::pathForExecutable(exe.absoluteFilePath()));
     return paths;
 }
 

@@ -1,23 +1,13 @@
 #include "app/settingsfile.h"
 
 #include "app/inifile.h"
+#include "store/datetimetext.h"
 
 #include <QFileInfo>
-#include <QLocale>
 
 namespace {
 
 const QString kSection = QStringLiteral("Settings");
-
-// The regional short date format with a two-digit year widened to four, so a
-// stored date never loses its century.
-QString shortDateFormat()
-{
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format;
-}
 
 // A whole number as the original read it: decimal with an optional sign, or
 // hexadecimal after "0x"/"0X"; anything else is no number.
@@ -69,7 +59,7 @@ QDate SettingsFile::readDate(const QString& key, const QDate& defaultValue) cons
     const QString text = readString(key, QString());
     if (text.isEmpty())
         return defaultValue;
-    const QDate date = QLocale().toDate(text, shortDateFormat());
+    const QDate date = DateTimeText::parseDate(text);
     return date.isValid() ? date : defaultValue;
 }
 
@@ -85,7 +75,7 @@ void SettingsFile::writeBool(const QString& key, bool value)
 
 void SettingsFile::writeDate(const QString& key, const QDate& value)
 {
-    writeString(key, QLocale().toString(value, shortDateFormat()));
+    writeString(key, DateTimeText::formatDate(value));
 }
 
 void SettingsFile::writeStrings(const QList<std::pair<QString, QString>>& values)
