@@ -83,15 +83,21 @@ void StoreExecutor::begin()
     m_inTransaction = true;
 }
 
-void StoreExecutor::commit()
-{
-    execute(QStringLiteral("COMMIT;"));
-    m_inTransaction = false;
-}
+void StoreExecutor::commit() { endTransaction(QStringLiteral("COMMIT;")); }
 
-void StoreExecutor::rollback()
+void StoreExecutor::rollback() { endTransaction(QStringLiteral("ROLLBACK;")); }
+
+void StoreExecutor::endTransaction(const QString& statement)
 {
-    execute(QStringLiteral("ROLLBACK;"));
+    try {
+        execute(statement);
+    } catch (const AppError&) {
+        // A failed end leaves the transaction open, unless SQLite has already
+        // ended it by itself (some errors roll back on their own): then a flag
+        // left set would refuse every later begin.
+        m_inTransaction = m_db && !sqlite3_get_autocommit(m_db);
+        throw;
+    }
     m_inTransaction = false;
 }
 

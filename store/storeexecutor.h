@@ -32,6 +32,7 @@ public:
 
 private:
     sqlite3* connection() const;
+    void endTransaction(const QString& statement);
 
     sqlite3* m_db = nullptr;
     bool m_inTransaction = false;

@@ -135,6 +135,34 @@ private slots:
         QCOMPARE(scalar(m_path, QStringLiteral("SELECT group_concat(k) FROM t")), QStringLiteral("2"));
     }
 
+    void failedEndKeepsTheFlagWhileSQLiteStillHoldsTheTransaction()
+    {
+        StoreExecutor store;
+        store.open(m_path);
+        store.execute(QStringLiteral("CREATE TABLE t (k INTEGER);"));
+
+        // SQLite ended the transaction behind the flag's back: the failing
+        // rollback clears it, so the next write can begin.
+        store.begin();
+        store.execute(QStringLiteral("ROLLBACK;"));
+        QVERIFY(!failureOf([&] { store.rollback(); }).isEmpty());
+        QVERIFY(!store.inTransaction());
+        store.begin();
+
+        // A commit refused while another connection reads keeps the transaction open.
+        store.execute(QStringLiteral("INSERT INTO t VALUES (1);"));
+        StoreExecutor reader;
+        reader.open(m_path);
+        reader.begin();
+        QCOMPARE(failureOf([&] { reader.execute(QStringLiteral("SELECT count(*) FROM t;")); }),
+                 QStringLiteral("Error executing SQL statement"));
+        QVERIFY(!failureOf([&] { store.commit(); }).isEmpty());
+        QVERIFY(store.inTransaction());
+        reader.rollback();
+        store.commit();
+        QCOMPARE(scalar(m_path, QStringLiteral("SELECT count(*) FROM t")), QStringLiteral("1"));
+    }
+
     void closeRollsBackAnOpenTransaction()
     {
         StoreExecutor store;
