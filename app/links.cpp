@@ -5,14 +5,20 @@
 
 namespace Links {
 
-QString homePage() { return QLatin1String(ProductSiteAddress) + QStringLiteral("/products/Selvane.htm"); }
+QString homePage()
+{
+    return QLatin1String(ProductSiteAddress) + QStringLiteral("/products/Selvane.htm");
+}
 
-QString forumPage() { return QLatin1String(ForumAddress) + QStringLiteral("/viewforum.php?f=15"); }
+QString forumPage()
+{
+    return QLatin1String(ForumAddress) + QStringLiteral("/viewforum.php?f=15");
+}
 
 QString mailToAuthor(const QString& versionText)
 {
-    return QStringLiteral("mailto:") + QLatin1String(AuthorMailAddress)
-           + QStringLiteral("?Subject=About Selvane ver. ") + versionText;
+    return QStringLiteral("mailto:") + QLatin1String(AuthorMailAddress) +
+           QStringLiteral("?Subject=About Selvane ver. ") + versionText;
 }
 
 namespace {
@@ -30,6 +36,9 @@ bool open(const QString& address)
     return QDesktopServices::openUrl(QUrl(address));
 }
 
-void setOpener(std::function<bool(const QString&)> newOpener) { opener() = std::move(newOpener); }
+void setOpener(std::function<bool(const QString&)> newOpener)
+{
+    opener() = std::move(newOpener);
+}
 
 } // namespace Links

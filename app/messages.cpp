@@ -61,14 +61,35 @@ Sink setSink(Sink sink)
     return previous;
 }
 
-void error(const QString& text) { deliver(Kind::Error, text); }
-void information(const QString& text) { deliver(Kind::Information, text); }
-void warning(const QString& text) { deliver(Kind::Warning, text); }
-bool confirm(const QString& text) { return deliver(Kind::Confirm, text); }
-void generalError(const QString& text) { deliver(Kind::General, text); }
+void error(const QString& text)
+{
+    deliver(Kind::Error, text);
+}
+void information(const QString& text)
+{
+    deliver(Kind::Information, text);
+}
+void warning(const QString& text)
+{
+    deliver(Kind::Warning, text);
+}
+bool confirm(const QString& text)
+{
+    return deliver(Kind::Confirm, text);
+}
+void generalError(const QString& text)
+{
+    deliver(Kind::General, text);
+}
 
-WaitCursor::WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-WaitCursor::~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+WaitCursor::WaitCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+WaitCursor::~WaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
 
 void guarded(const std::function<void()>& handler)
 {

@@ -10,7 +10,14 @@ class QWidget;
 // confirmations; nothing else in the program calls QMessageBox.
 namespace Messages {
 
-enum class Kind { Error, Information, Warning, Confirm, General };
+enum class Kind
+{
+    Error,
+    Information,
+    Warning,
+    Confirm,
+    General
+};
 
 // Receives a message; for Confirm the result is the answer (true = Yes).
 using Sink = std::function<bool(Kind kind, const QString& text)>;

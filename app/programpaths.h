@@ -10,5 +10,6 @@ struct ProgramPaths
     QString database() const { return folder + QStringLiteral("bl.db"); }
 
     static ProgramPaths forExecutable();
-    static ProgramPaths forFolder(const QString& folder, const QString& programName = QStringLiteral("selvane"));
+    static ProgramPaths forFolder(const QString& folder,
+                                  const QString& programName = QStringLiteral("selvane"));
 };

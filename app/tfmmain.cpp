@@ -13,14 +13,17 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
-#include <QPainter>
 #include <QTextFrame>
 
 // The pictures live in the static UI library, whose resources must be
 // registered by hand; this has to stand outside any namespace.
-static void registerPictures() { Q_INIT_RESOURCE(resources); }
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace {
 
@@ -63,8 +66,8 @@ TfmMain::TfmMain(const ProgramPaths& paths, QWidget* parent)
     setFont(windowFont);
     ui->setupUi(this);
     m_formCaption = windowTitle();
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(479, 399);
     setupStaticContent();
 
@@ -86,7 +89,10 @@ TfmMain::TfmMain(const ProgramPaths& paths, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TfmMain::~TfmMain() { FormDestroy(); }
+TfmMain::~TfmMain()
+{
+    FormDestroy();
+}
 
 void TfmMain::setupStaticContent()
 {
@@ -156,7 +162,8 @@ void TfmMain::loadSettings()
     ui->edProxy->setText(m_settings.readString(QStringLiteral("Proxy"), QString()));
     ui->edPort->setText(m_settings.readString(QStringLiteral("ProxyPort"), QStringLiteral("80")));
     ui->edLogin->setText(m_settings.readString(QStringLiteral("ProxyLogin"), QString()));
-    const QString password = m_settings.readString(QStringLiteral("ProxyPassword"), QStringLiteral("="));
+    const QString password =
+        m_settings.readString(QStringLiteral("ProxyPassword"), QStringLiteral("="));
     ui->edPassword->setText(Cp1251::decode(Base64Decode(Cp1251::encode(password))));
     ui->chkAgree->setChecked(m_settings.readBool(QStringLiteral("Agree"), false));
 }
@@ -181,7 +188,8 @@ void TfmMain::loadAccount()
             ui->edBD->setDateTime(QDateTime::currentDateTime());
             return;
         }
-        ui->edBD->setDateTime(DateTimeText::toDateTime(Query2.fieldText(QStringLiteral("birthday"))));
+        ui->edBD->setDateTime(
+            DateTimeText::toDateTime(Query2.fieldText(QStringLiteral("birthday"))));
         ui->prCompatible->setValue(Query2.fieldInt(QStringLiteral("compatible")));
         setAccountPresent(true);
     } catch (const AppError& e) {
@@ -231,8 +239,8 @@ void TfmMain::PageControl1Change(int index)
     }
     if (index > 0 && !ui->chkAgree->isChecked()) {
         ui->PageControl1->setCurrentIndex(0);
-        Messages::information(
-            QStringLiteral("Необходимо подтверждение согласия с условиями использования программы!"));
+        Messages::information(QStringLiteral(
+            "Необходимо подтверждение согласия с условиями использования программы!"));
     } else if (index > 1 && (!Query2.isOpen() || Query2.isEmpty())) {
         ui->PageControl1->setCurrentIndex(1);
         Messages::information(
@@ -249,9 +257,15 @@ void TfmMain::chkAgreeClick()
         [&] { m_settings.writeBool(QStringLiteral("Agree"), ui->chkAgree->isChecked()); });
 }
 
-void TfmMain::SpeedButton1Click() { Links::open(Links::homePage()); }
+void TfmMain::SpeedButton1Click()
+{
+    Links::open(Links::homePage());
+}
 
-void TfmMain::SpeedButton2Click() { Links::open(Links::forumPage()); }
+void TfmMain::SpeedButton2Click()
+{
+    Links::open(Links::forumPage());
+}
 
 void TfmMain::SpeedButton3Click()
 {

@@ -1,8 +1,8 @@
 #include "app/version.h"
 
 #ifdef _WIN32
-#include <windows.h>
 #include <vector>
+#include <windows.h>
 #endif
 
 namespace {
@@ -22,8 +22,8 @@ QString versionOfExecutable()
         return QString();
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info
-        || length < sizeof(VS_FIXEDFILEINFO))
+    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info ||
+        length < sizeof(VS_FIXEDFILEINFO))
         return QString();
     return versionFromFileVersion(info->dwFileVersionMS, info->dwFileVersionLS);
 #else
@@ -41,7 +41,10 @@ std::function<QString()>& source()
 
 } // namespace
 
-QString VersionText() { return source()(); }
+QString VersionText()
+{
+    return source()();
+}
 
 QString versionFromFileVersion(quint32 mostSignificant, quint32 leastSignificant)
 {

@@ -6,7 +6,10 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 
-SqliteConnection::~SqliteConnection() { disconnect(); }
+SqliteConnection::~SqliteConnection()
+{
+    disconnect();
+}
 
 void SqliteConnection::connect()
 {
@@ -15,8 +18,10 @@ void SqliteConnection::connect()
     if (!QFileInfo(path).isFile())
         throw AppError(QStringLiteral("Database %1 does not exist").arg(path));
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        const QString reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("unknown error");
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
+        const QString reason =
+            db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("unknown error");
         sqlite3_close(db);
         throw AppError(QStringLiteral("Failed to open database \"%1\" : %2").arg(path, reason));
     }
@@ -59,7 +64,8 @@ void Dataset::open()
         row.reserve(columnCount);
         for (int c = 0; c < columnCount; ++c) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), c));
-            row << (text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt.get(), c)) : QString());
+            row << (text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt.get(), c))
+                         : QString());
         }
         rows << row;
     }
@@ -127,9 +133,18 @@ QString Dataset::valueAt(int row, const QString& field) const
     return m_rows.at(row).at(column);
 }
 
-QString Dataset::fieldText(const QString& field) const { return valueAt(m_current, field); }
-int Dataset::fieldInt(const QString& field) const { return textToInt(fieldText(field)); }
-QString Dataset::text(int row, const QString& field) const { return valueAt(row, field); }
+QString Dataset::fieldText(const QString& field) const
+{
+    return valueAt(m_current, field);
+}
+int Dataset::fieldInt(const QString& field) const
+{
+    return textToInt(fieldText(field));
+}
+QString Dataset::text(int row, const QString& field) const
+{
+    return valueAt(row, field);
+}
 
 int textToInt(const QString& text)
 {

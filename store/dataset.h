@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
-#include <QList>
 
 struct sqlite3;
 

@@ -46,7 +46,8 @@ QDateTime parseDateTime(const QString& text, const QLocale& locale)
     const QString trimmed = text.trimmed();
     if (const QDate date = parseDate(trimmed, locale); date.isValid())
         return date.startOfDay();
-    return locale.toDateTime(trimmed, shortDateFormat(locale) + QLatin1Char(' ') + longTimeFormat(locale));
+    return locale.toDateTime(trimmed,
+                             shortDateFormat(locale) + QLatin1Char(' ') + longTimeFormat(locale));
 }
 
 QDateTime toDateTime(const QString& text, const QLocale& locale)

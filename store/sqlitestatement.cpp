@@ -2,7 +2,10 @@
 
 #include <sqlite3.h>
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_stmt); }
+SqliteStatement::~SqliteStatement()
+{
+    sqlite3_finalize(m_stmt);
+}
 
 int SqliteStatement::prepare(sqlite3* db, const QString& text)
 {
@@ -29,7 +32,8 @@ void SqliteStatement::bind(const QVariantList& parameters)
                 sqlite3_bind_null(m_stmt, index);
             } else {
                 const QByteArray utf8 = value.toString().toUtf8();
-                sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+                sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()),
+                                  SQLITE_TRANSIENT);
             }
         }
     }

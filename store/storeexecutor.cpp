@@ -29,7 +29,8 @@ void StoreExecutor::open(const QString& path)
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("unknown error");
+        const QString reason =
+            db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("unknown error");
         sqlite3_close(db);
         throw AppError(QStringLiteral("Failed to open database \"%1\" : %2").arg(path, reason));
     }
@@ -52,7 +53,8 @@ void StoreExecutor::execute(const QString& statement, const QVariantList& parame
     if (rc == SQLITE_ROW)
         throw AppError(QStringLiteral("Error executing SQL statement"));
     if (rc != SQLITE_DONE)
-        throw AppError(QStringLiteral("Error executing SQL statement") + sqliteErrorDetail(db, statement));
+        throw AppError(QStringLiteral("Error executing SQL statement") +
+                       sqliteErrorDetail(db, statement));
 }
 
 bool StoreExecutor::tableExists(const QString& name)
@@ -83,9 +85,15 @@ void StoreExecutor::begin()
     m_inTransaction = true;
 }
 
-void StoreExecutor::commit() { endTransaction(QStringLiteral("COMMIT;")); }
+void StoreExecutor::commit()
+{
+    endTransaction(QStringLiteral("COMMIT;"));
+}
 
-void StoreExecutor::rollback() { endTransaction(QStringLiteral("ROLLBACK;")); }
+void StoreExecutor::rollback()
+{
+    endTransaction(QStringLiteral("ROLLBACK;"));
+}
 
 void StoreExecutor::endTransaction(const QString& statement)
 {

@@ -1,5 +1,5 @@
-#include "app/application.h"
 #include "app/apperror.h"
+#include "app/application.h"
 #include "messagerecorder.h"
 
 #include <QPushButton>

@@ -54,8 +54,9 @@ public:
         StoreExecutor store;
         store.open(database());
         Schema::createMissingTables(store);
-        store.execute(QStringLiteral("INSERT INTO user (birthday, gender, compatible) VALUES (?, 0, ?);"),
-                      {birthday, compatible});
+        store.execute(
+            QStringLiteral("INSERT INTO user (birthday, gender, compatible) VALUES (?, 0, ?);"),
+            {birthday, compatible});
     }
 
 private:
@@ -70,7 +71,8 @@ QStringList tableNames(const QString& database)
     db.connect();
     Dataset query;
     query.setConnection(&db);
-    query.setSql(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name;"));
+    query.setSql(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name;"));
     query.open();
     QStringList names;
     for (query.first(); !query.eof(); query.next())
@@ -121,7 +123,8 @@ private slots:
 
         QCOMPARE(tableNames(folder.database()), (QStringList{"forecast", "stat", "user"}));
         QVERIFY(!QFile::exists(folder.paths().settingsFile));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Электронный Зельвар \"Selvane\" ver. 1.0.11.24"));
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Электронный Зельвар \"Selvane\" ver. 1.0.11.24"));
     }
 
     void theWindowHasAFixedClientArea()
@@ -135,7 +138,8 @@ private slots:
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-        const QStringList captions{"Информация ", "Регистрация ", "Статистика ", "Прогноз ", "О программе..."};
+        const QStringList captions{"Информация ", "Регистрация ", "Статистика ", "Прогноз ",
+                                   "О программе..."};
         for (int i = 0; i < captions.size(); ++i)
             QCOMPARE(window.form()->PageControl1->tabText(i), captions.at(i));
     }
@@ -144,8 +148,10 @@ private slots:
     {
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("with version") << "1.0.11.24" << "Электронный Зельвар \"Selvane\" ver. 1.0.11.24";
-        QTest::newRow("without version") << "" << "Электронный Зельвар \"Selvane\" ver. ";
+        QTest::newRow("with version") << "1.0.11.24"
+                                      << "Электронный Зельвар \"Selvane\" ver. 1.0.11.24";
+        QTest::newRow("without version") << ""
+                                         << "Электронный Зельвар \"Selvane\" ver. ";
     }
 
     void caption()
@@ -164,8 +170,9 @@ private slots:
             return false;
         });
         window.SpeedButton3Click();
-        QCOMPARE(opened, QStringList{QStringLiteral("mailto:") + QLatin1String(Links::AuthorMailAddress)
-                                     + QStringLiteral("?Subject=About Selvane ver. ") + version});
+        QCOMPARE(opened,
+                 QStringList{QStringLiteral("mailto:") + QLatin1String(Links::AuthorMailAddress) +
+                             QStringLiteral("?Subject=About Selvane ver. ") + version});
         QCOMPARE(messages.texts(), QStringList());
     }
 
@@ -181,8 +188,9 @@ private slots:
         });
         QTest::mouseClick(window.form()->SpeedButton1, Qt::LeftButton);
         QTest::mouseClick(window.form()->SpeedButton2, Qt::LeftButton);
-        QCOMPARE(opened, (QStringList{QLatin1String(Links::ProductSiteAddress) + "/products/Selvane.htm",
-                                      QLatin1String(Links::ForumAddress) + "/viewforum.php?f=15"}));
+        QCOMPARE(opened,
+                 (QStringList{QLatin1String(Links::ProductSiteAddress) + "/products/Selvane.htm",
+                              QLatin1String(Links::ForumAddress) + "/viewforum.php?f=15"}));
         QCOMPARE(messages.texts(), QStringList());
     }
 
@@ -233,7 +241,8 @@ private slots:
         QTabBar* tabs = window.form()->PageControl1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(target).center());
         QCOMPARE(window.form()->PageControl1->currentIndex(), page);
-        QCOMPARE(messages.texts(Kind::Information), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(messages.texts(Kind::Information),
+                 message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(messages.messages().size(), message.isEmpty() ? 0 : 1);
     }
 
@@ -313,7 +322,8 @@ private slots:
         MessageRecorder messages;
         TfmMain window(folder.paths());
         Ui::TfmMain* ui = window.form();
-        QCOMPARE(messages.texts(Kind::Error), QStringList{"'not a date' is not a valid date and time"});
+        QCOMPARE(messages.texts(Kind::Error),
+                 QStringList{"'not a date' is not a valid date and time"});
         QCOMPARE(ui->prCompatible->value(), 0);
         QVERIFY(ui->btCreateAcc->isEnabled());
         QVERIFY(!ui->btDelAcc->isEnabled());
@@ -352,8 +362,9 @@ private slots:
         MessageRecorder messages;
         TfmMain window(folder.paths());
         QCOMPARE(messages.texts(Kind::General),
-                 QStringList{QStringLiteral("Failed to open database \"%1\" : unable to open database file")
-                                 .arg(folder.database())});
+                 QStringList{
+                     QStringLiteral("Failed to open database \"%1\" : unable to open database file")
+                         .arg(folder.database())});
         QCOMPARE(window.form()->PageControl1->currentIndex(), 0);
         QVERIFY(window.form()->chkProxy->isChecked());
         QCOMPARE(window.form()->edProxy->text(), QStringLiteral("proxy.example.org"));

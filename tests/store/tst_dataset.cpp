@@ -27,7 +27,8 @@ private slots:
             db.connect();
             QFAIL("connected to a missing file");
         } catch (const AppError& e) {
-            QCOMPARE(e.message(), QStringLiteral("Database %1/bl.db does not exist").arg(m_dir.path()));
+            QCOMPARE(e.message(),
+                     QStringLiteral("Database %1/bl.db does not exist").arg(m_dir.path()));
         }
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("bl.db"))));
     }
@@ -37,8 +38,10 @@ private slots:
         StoreExecutor store;
         store.open(m_dir.filePath(QStringLiteral("bl.db")));
         Schema::createMissingTables(store);
-        store.execute(QStringLiteral("INSERT INTO stat (date, level, chkbox) VALUES ('2012-04-28', 75, 1);"));
-        store.execute(QStringLiteral("INSERT INTO stat (date, level, chkbox) VALUES ('2012-04-29', 0, 0);"));
+        store.execute(
+            QStringLiteral("INSERT INTO stat (date, level, chkbox) VALUES ('2012-04-28', 75, 1);"));
+        store.execute(
+            QStringLiteral("INSERT INTO stat (date, level, chkbox) VALUES ('2012-04-29', 0, 0);"));
 
         SqliteConnection db;
         db.setDefaultFolder(m_dir.path() + QLatin1Char('/'));

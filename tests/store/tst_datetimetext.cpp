@@ -34,8 +34,8 @@ private slots:
         const QString written = DateTimeText::formatDateTime(value, l);
         // The exact separators are the locale's; what matters is no zone,
         // four-digit years, no time at midnight, and reading back equal.
-        QVERIFY2(!written.contains(QStringLiteral("UTC")) && written.contains(QStringLiteral("1980"))
-                     == (value.date().year() == 1980),
+        QVERIFY2(!written.contains(QStringLiteral("UTC")) &&
+                     written.contains(QStringLiteral("1980")) == (value.date().year() == 1980),
                  qPrintable(written));
         QCOMPARE(written.contains(QLatin1Char(' ')), value.time() != QTime(0, 0));
         QCOMPARE(DateTimeText::parseDateTime(written, l), value);
@@ -49,13 +49,15 @@ private slots:
         QVERIFY(us.dateFormat(QLocale::ShortFormat).contains(QStringLiteral("yy")));
         QVERIFY(DateTimeText::shortDateFormat(us).contains(QStringLiteral("yyyy")));
         QVERIFY(!DateTimeText::shortDateFormat(us).contains(QStringLiteral("yyyyyy")));
-        QCOMPARE(DateTimeText::parseDate(DateTimeText::formatDate(QDate(1880, 1, 2), us), us), QDate(1880, 1, 2));
+        QCOMPARE(DateTimeText::parseDate(DateTimeText::formatDate(QDate(1880, 1, 2), us), us),
+                 QDate(1880, 1, 2));
     }
 
     void unparsableTextFailsWithItsText()
     {
         try {
-            DateTimeText::toDateTime(QStringLiteral("1980-03-15"), QLocale(QStringLiteral("ru_RU")));
+            DateTimeText::toDateTime(QStringLiteral("1980-03-15"),
+                                     QLocale(QStringLiteral("ru_RU")));
             QFAIL("parsed a text of another form");
         } catch (const AppError& e) {
             QCOMPARE(e.message(), QStringLiteral("'1980-03-15' is not a valid date and time"));

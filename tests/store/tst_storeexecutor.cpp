@@ -16,8 +16,8 @@ QString scalar(const QString& path, const QString& sql)
     sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt* stmt = nullptr;
     QString result;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) == SQLITE_OK
-        && sqlite3_step(stmt) == SQLITE_ROW)
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
         result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
     sqlite3_finalize(stmt);
     sqlite3_close(db);
@@ -64,7 +64,9 @@ private slots:
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("bl.db")));
         StoreExecutor store;
         const QString message = failureOf([&] { store.open(m_path); });
-        QCOMPARE(message, QStringLiteral("Failed to open database \"%1\" : unable to open database file").arg(m_path));
+        QCOMPARE(message,
+                 QStringLiteral("Failed to open database \"%1\" : unable to open database file")
+                     .arg(m_path));
         QVERIFY(!store.isOpen());
         QCOMPARE(failureOf([&] { store.execute(QStringLiteral("SELECT 1;")); }),
                  QStringLiteral("Database is not open"));
@@ -74,16 +76,20 @@ private slots:
     {
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("message");
-        QTest::newRow("syntax") << "SELEC 1;"
-                                << "Error executing SQL \"SELEC 1;\" : near \"SELEC\": syntax error";
-        QTest::newRow("no statement") << "  -- nothing here" << "Could not prepare SQL statement";
-        QTest::newRow("yields a row") << "SELECT 1;" << "Error executing SQL statement";
-        QTest::newRow("constraint")
-            << "INSERT INTO t VALUES (1);"
-            << "Error executing SQL statement \"INSERT INTO t VALUES (1);\" : UNIQUE constraint failed: t.k";
+        QTest::newRow("syntax")
+            << "SELEC 1;"
+            << "Error executing SQL \"SELEC 1;\" : near \"SELEC\": syntax error";
+        QTest::newRow("no statement") << "  -- nothing here"
+                                      << "Could not prepare SQL statement";
+        QTest::newRow("yields a row") << "SELECT 1;"
+                                      << "Error executing SQL statement";
+        QTest::newRow("constraint") << "INSERT INTO t VALUES (1);"
+                                    << "Error executing SQL statement \"INSERT INTO t VALUES "
+                                       "(1);\" : UNIQUE constraint failed: t.k";
         QTest::newRow("rollback without transaction")
             << "ROLLBACK;"
-            << "Error executing SQL statement \"ROLLBACK;\" : cannot rollback - no transaction is active";
+            << "Error executing SQL statement \"ROLLBACK;\" : cannot rollback - no transaction is "
+               "active";
     }
 
     void executeErrors()
@@ -101,7 +107,8 @@ private slots:
     {
         StoreExecutor store;
         store.open(m_path);
-        store.execute(QStringLiteral("CREATE TABLE t (k INTEGER); INSERT INTO t VALUES (1); garbage"));
+        store.execute(
+            QStringLiteral("CREATE TABLE t (k INTEGER); INSERT INTO t VALUES (1); garbage"));
         QCOMPARE(scalar(m_path, QStringLiteral("SELECT count(*) FROM t")), QStringLiteral("0"));
     }
 
@@ -114,7 +121,8 @@ private slots:
         store.execute(QStringLiteral("INSERT INTO stat (date, level, chkbox) VALUES (?, ?, 0);"),
                       {hostile, QStringLiteral("75")});
         QCOMPARE(scalar(m_path, QStringLiteral("SELECT date FROM stat")), hostile);
-        QCOMPARE(scalar(m_path, QStringLiteral("SELECT typeof(level) FROM stat")), QStringLiteral("integer"));
+        QCOMPARE(scalar(m_path, QStringLiteral("SELECT typeof(level) FROM stat")),
+                 QStringLiteral("integer"));
     }
 
     void transactions()
@@ -132,7 +140,8 @@ private slots:
         store.execute(QStringLiteral("INSERT INTO t VALUES (2);"));
         store.commit();
         QVERIFY(!store.inTransaction());
-        QCOMPARE(scalar(m_path, QStringLiteral("SELECT group_concat(k) FROM t")), QStringLiteral("2"));
+        QCOMPARE(scalar(m_path, QStringLiteral("SELECT group_concat(k) FROM t")),
+                 QStringLiteral("2"));
     }
 
     void failedEndKeepsTheFlagWhileSQLiteStillHoldsTheTransaction()
@@ -185,7 +194,8 @@ private slots:
         other.execute(QStringLiteral("BEGIN EXCLUSIVE;"));
 
         store.begin();
-        const QString message = failureOf([&] { store.execute(QStringLiteral("INSERT INTO t VALUES (1);")); });
+        const QString message =
+            failureOf([&] { store.execute(QStringLiteral("INSERT INTO t VALUES (1);")); });
         QVERIFY2(message.endsWith(QStringLiteral(": database is locked")), qPrintable(message));
         store.rollback();
         QVERIFY(!store.inTransaction());
@@ -200,8 +210,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("existing");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("empty file") << QStringList{}
-                                    << QStringList{"forecast", "stat", "user"};
+        QTest::newRow("empty file") << QStringList{} << QStringList{"forecast", "stat", "user"};
         QTest::newRow("forecast missing")
             << QStringList{"CREATE TABLE user (x);", "CREATE TABLE stat (y);"}
             << QStringList{"forecast", "stat", "user"};
@@ -219,12 +228,15 @@ private slots:
         for (const QString& sql : existing)
             store.execute(sql);
         Schema::createMissingTables(store);
-        QCOMPARE(scalar(m_path, QStringLiteral("SELECT group_concat(name) FROM "
-                                               "(SELECT name FROM sqlite_master WHERE type='table' ORDER BY name)")),
+        QCOMPARE(scalar(m_path,
+                        QStringLiteral(
+                            "SELECT group_concat(name) FROM "
+                            "(SELECT name FROM sqlite_master WHERE type='table' ORDER BY name)")),
                  expected.join(QLatin1Char(',')));
         // An existing table is used as it is.
         if (!existing.isEmpty())
-            QCOMPARE(scalar(m_path, QStringLiteral("SELECT sql FROM sqlite_master WHERE lower(name)='stat'")),
+            QCOMPARE(scalar(m_path, QStringLiteral(
+                                        "SELECT sql FROM sqlite_master WHERE lower(name)='stat'")),
                      existing.last().chopped(1));
     }
 
@@ -234,11 +246,15 @@ private slots:
         store.open(m_path);
         Schema::createMissingTables(store);
         QCOMPARE(scalar(m_path, QStringLiteral("SELECT sql FROM sqlite_master WHERE name='user'")),
-                 QStringLiteral("CREATE TABLE user (birthday VARCHAR, gender INTEGER, compatible INTEGER)"));
-        QCOMPARE(scalar(m_path, QStringLiteral("SELECT sql FROM sqlite_master WHERE name='stat'")),
-                 QStringLiteral("CREATE TABLE stat (date VARCHAR primary key, level NUMERIC, chkBox NUMERIC)"));
-        QCOMPARE(scalar(m_path, QStringLiteral("SELECT sql FROM sqlite_master WHERE name='forecast'")),
-                 QStringLiteral("CREATE TABLE forecast (date VARCHAR primary key, level NUMERIC)"));
+                 QStringLiteral(
+                     "CREATE TABLE user (birthday VARCHAR, gender INTEGER, compatible INTEGER)"));
+        QCOMPARE(
+            scalar(m_path, QStringLiteral("SELECT sql FROM sqlite_master WHERE name='stat'")),
+            QStringLiteral(
+                "CREATE TABLE stat (date VARCHAR primary key, level NUMERIC, chkBox NUMERIC)"));
+        QCOMPARE(
+            scalar(m_path, QStringLiteral("SELECT sql FROM sqlite_master WHERE name='forecast'")),
+            QStringLiteral("CREATE TABLE forecast (date VARCHAR primary key, level NUMERIC)"));
     }
 
 private:

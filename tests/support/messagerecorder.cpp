@@ -8,7 +8,10 @@ MessageRecorder::MessageRecorder()
     });
 }
 
-MessageRecorder::~MessageRecorder() { Messages::setSink(std::move(m_previous)); }
+MessageRecorder::~MessageRecorder()
+{
+    Messages::setSink(std::move(m_previous));
+}
 
 QStringList MessageRecorder::texts() const
 {
@@ -30,11 +33,16 @@ QStringList MessageRecorder::texts(Messages::Kind kind) const
 const char* toString(Messages::Kind kind)
 {
     switch (kind) {
-    case Messages::Kind::Error: return "Error";
-    case Messages::Kind::Information: return "Information";
-    case Messages::Kind::Warning: return "Warning";
-    case Messages::Kind::Confirm: return "Confirm";
-    case Messages::Kind::General: return "General";
+    case Messages::Kind::Error:
+        return "Error";
+    case Messages::Kind::Information:
+        return "Information";
+    case Messages::Kind::Warning:
+        return "Warning";
+    case Messages::Kind::Confirm:
+        return "Confirm";
+    case Messages::Kind::General:
+        return "General";
     }
     return "?";
 }
