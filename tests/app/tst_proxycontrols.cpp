@@ -4,6 +4,7 @@
 #include "identity/base64.h"
 #include "identity/cp1251.h"
 #include "messagerecorder.h"
+#include "testfiles.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -14,19 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray passwordValue(const QString& password)
 {

@@ -1,6 +1,7 @@
 #include "app/apperror.h"
 #include "app/settingsfile.h"
 #include "identity/cp1251.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QLocale>
@@ -9,19 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A file as an older copy of the program left it: cp1251, CR LF, other
 // sections and keys, names in other letter case, hexadecimal booleans.

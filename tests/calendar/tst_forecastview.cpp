@@ -6,6 +6,7 @@
 #include "calendar/forecastview.h"
 #include "calendar/mxdatetime.h"
 #include "messagerecorder.h"
+#include "testdb.h"
 #include "ui_tfmmain.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
-#include <sqlite3.h>
 
 namespace {
 
@@ -41,27 +41,6 @@ TmxPanel* cellOf(const TmxCustomCalendar& cal, int month, int day)
                 return cal.cell(r, c);
     return nullptr;
 }
-
-class Db
-{
-public:
-    explicit Db(const QString& path) { sqlite3_open(path.toUtf8().constData(), &m_db); }
-    ~Db() { sqlite3_close(m_db); }
-    Db(const Db&) = delete;
-    Db& operator=(const Db&) = delete;
-    void exec(const QString& sql)
-    {
-        char* error = nullptr;
-        if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-            const QString text = QString::fromUtf8(error);
-            sqlite3_free(error);
-            QFAIL(qPrintable(text));
-        }
-    }
-
-private:
-    sqlite3* m_db = nullptr;
-};
 
 } // namespace
 
@@ -106,7 +85,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Db> m_db;
+    std::unique_ptr<TestDb> m_db;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<TfmMain> m_window;
     Ui::TfmMain* ui = nullptr;
@@ -127,7 +106,7 @@ void TestForecastView::init()
     QVERIFY(settings.open(QIODevice::WriteOnly));
     settings.write("[Settings]\r\nAgree=1\r\n");
     settings.close();
-    m_db = std::make_unique<Db>(m_dir->filePath(QStringLiteral("bl.db")));
+    m_db = std::make_unique<TestDb>(m_dir->filePath(QStringLiteral("bl.db")));
     m_db->exec(QStringLiteral(
         "CREATE TABLE user (birthday VARCHAR, gender INTEGER, compatible INTEGER);"
         "CREATE TABLE stat (date VARCHAR primary key, level NUMERIC, chkBox NUMERIC);"

@@ -3,6 +3,7 @@
 #include "app/tfmmain.h"
 #include "journal/badday.h"
 #include "messagerecorder.h"
+#include "testdb.h"
 #include "ui_tfmmain.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <sqlite3.h>
 
 using Kind = Messages::Kind;
 
@@ -32,45 +32,6 @@ QString regional(const QDate& day)
 {
     return day.toString(QStringLiteral("dd.MM.yyyy"));
 }
-
-// A connection of the test's own to bl.db, beside the program's two.
-class Db
-{
-public:
-    explicit Db(const QString& path) { sqlite3_open(path.toUtf8().constData(), &m_db); }
-    ~Db() { sqlite3_close(m_db); }
-    Db(const Db&) = delete;
-    Db& operator=(const Db&) = delete;
-
-    void exec(const QString& sql)
-    {
-        char* error = nullptr;
-        if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-            const QString text = QString::fromUtf8(error);
-            sqlite3_free(error);
-            QFAIL(qPrintable(text));
-        }
-    }
-    // Each row as its values joined by "|".
-    QStringList rows(const QString& sql)
-    {
-        QStringList out;
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr);
-        while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
-            QStringList values;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i)
-                values << QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)));
-            out << values.join(QLatin1Char('|'));
-        }
-        sqlite3_finalize(stmt);
-        return out;
-    }
-
-private:
-    sqlite3* m_db = nullptr;
-};
 
 } // namespace
 
@@ -111,7 +72,7 @@ private:
     QString settingsText() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Db> m_db;
+    std::unique_ptr<TestDb> m_db;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<TfmMain> m_window;
     Ui::TfmMain* ui = nullptr;
@@ -128,7 +89,7 @@ void TestJournal::init()
     QVERIFY(m_dir->isValid());
     m_messages = std::make_unique<MessageRecorder>();
     writeSettings("Agree=1\r\n");
-    m_db = std::make_unique<Db>(m_dir->filePath(QStringLiteral("bl.db")));
+    m_db = std::make_unique<TestDb>(m_dir->filePath(QStringLiteral("bl.db")));
     m_db->exec(QStringLiteral(
         "CREATE TABLE user (birthday VARCHAR, gender INTEGER, compatible INTEGER);"
         "CREATE TABLE stat (date VARCHAR primary key, level NUMERIC, chkBox NUMERIC);"
@@ -445,7 +406,7 @@ void TestJournal::lockedDatabase()
     };
 
     // Another program holds the write lock; reading stays possible.
-    Db other(m_dir->filePath(QStringLiteral("bl.db")));
+    TestDb other(m_dir->filePath(QStringLiteral("bl.db")));
     other.exec(QStringLiteral("BEGIN IMMEDIATE;"));
     run();
     const QStringList errors = m_messages->texts(Kind::Error);

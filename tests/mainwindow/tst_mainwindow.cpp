@@ -5,6 +5,7 @@
 #include "messagerecorder.h"
 #include "store/datetimetext.h"
 #include "store/schema.h"
+#include "testdb.h"
 #include "ui_tfmmain.h"
 
 #include <QDir>
@@ -65,19 +66,8 @@ private:
 
 QStringList tableNames(const QString& database)
 {
-    SqliteConnection db;
-    db.setDefaultFolder(QFileInfo(database).absolutePath() + QLatin1Char('/'));
-    db.setDatabaseName(QFileInfo(database).fileName());
-    db.connect();
-    Dataset query;
-    query.setConnection(&db);
-    query.setSql(
+    return TestDb(database).rows(
         QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name;"));
-    query.open();
-    QStringList names;
-    for (query.first(); !query.eof(); query.next())
-        names << query.fieldText(QStringLiteral("name"));
-    return names;
 }
 
 } // namespace

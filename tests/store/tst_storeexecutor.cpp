@@ -1,27 +1,18 @@
 #include "app/apperror.h"
 #include "store/schema.h"
 #include "store/storeexecutor.h"
+#include "testdb.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sqlite3.h>
 
 namespace {
 
 // Reads one value straight from the file, past the program's own layers.
 QString scalar(const QString& path, const QString& sql)
 {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    QString result;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) == SQLITE_OK &&
-        sqlite3_step(stmt) == SQLITE_ROW)
-        result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return result;
+    return TestDb(path).scalar(sql);
 }
 
 QString failureOf(const std::function<void()>& action)
