@@ -24,7 +24,6 @@ public:
     // Fails with "Database <path> does not exist" when the file is missing.
     void connect();
     void disconnect();
-    bool isConnected() const { return m_db != nullptr; }
     sqlite3* handle() const;
 
 private:
@@ -44,7 +43,6 @@ public:
 
     void setConnection(SqliteConnection* connection) { m_connection = connection; }
     void setSql(const QString& sql) { m_sql = sql; }
-    const QString& sql() const { return m_sql; }
 
     void open();
     void close();

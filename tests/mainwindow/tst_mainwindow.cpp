@@ -166,6 +166,24 @@ private slots:
         QCOMPARE(messages.texts(), QStringList());
     }
 
+    void versionFromTheFileVersionHalves_data()
+    {
+        QTest::addColumn<quint32>("mostSignificant");
+        QTest::addColumn<quint32>("leastSignificant");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("this build") << 0x00010000u << 0x000B0018u << "1.0.11.24";
+        QTest::newRow("each half to its place") << 0x00020003u << 0x00040005u << "2.3.4.5";
+        QTest::newRow("16-bit limits") << 0xFFFF0000u << 0x0000FFFFu << "65535.0.0.65535";
+    }
+
+    void versionFromTheFileVersionHalves()
+    {
+        QFETCH(quint32, mostSignificant);
+        QFETCH(quint32, leastSignificant);
+        QFETCH(QString, text);
+        QCOMPARE(versionFromFileVersion(mostSignificant, leastSignificant), text);
+    }
+
     void linkButtonsOpenTheirAddresses()
     {
         ProgramFolder folder;
